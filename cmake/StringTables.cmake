@@ -1,0 +1,1 @@
+# String tables: generated from res/strings and compiled into tavrel_core.
