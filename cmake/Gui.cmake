@@ -1,0 +1,1 @@
+# The Qt side: tavrel_gui, the tavrel player and their tests.
