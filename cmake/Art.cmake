@@ -1,0 +1,1 @@
+# Artwork: SVG sources in res/art rendered to PNG resources at build time.
