@@ -1,7 +1,10 @@
 #pragma once
 
+#include "media/VideoFileInfo.h"
+
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -22,4 +25,21 @@ inline const std::string& WriteFuzzInput(const std::uint8_t* data, std::size_t s
     std::fwrite(data, 1, size, f);
     std::fclose(f);
     return path;
+}
+
+// Parses one input and checks the parser's promises: a success reports a
+// usable recording of exactly this file, a failure leaves the record alone.
+template <class Parser>
+int FuzzOneParse(const std::uint8_t* data, std::size_t size, const char* name)
+{
+    const std::string& path = WriteFuzzInput(data, size, name);
+    VideoFileInfo info;
+    Parser parser;
+    parser.SetInfoTarget(&info);
+    const int result = parser.Parse(path);
+    if (result == 0 && (info.durationMs == 0 || info.width == 0 || info.height == 0 || info.fileSize != size))
+        std::abort();
+    if (result != 0 && !(info == VideoFileInfo{}))
+        std::abort();
+    return 0;
 }
