@@ -10,3 +10,6 @@ using Arguments = std::vector<std::string>;
 
 int ProbeCommand(const Arguments& args);
 int TrackCommand(const Arguments& args);
+int ScanCommand(const Arguments& args);
+int KmlCommand(const Arguments& args);
+int GpxCommand(const Arguments& args);

@@ -34,3 +34,14 @@ std::string JsonNumber(double v, int decimals)
     std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
     return buf;
 }
+
+std::string VideoFileInfoFields(const VideoFileInfo& info)
+{
+    return "\"gpsOffset\":" + std::to_string(info.gpsOffset) + ",\"gpsSize\":" + std::to_string(info.gpsSize) +
+           ",\"gsensorOffset\":" + std::to_string(info.gsensorOffset) +
+           ",\"gsensorSize\":" + std::to_string(info.gsensorSize) + ",\"width\":" + std::to_string(info.width) +
+           ",\"height\":" + std::to_string(info.height) + ",\"startTime\":" + std::to_string(info.startTime) +
+           ",\"durationSeconds\":" + std::to_string(info.durationSeconds) +
+           ",\"durationMs\":" + std::to_string(info.durationMs) + ",\"fileSize\":" + std::to_string(info.fileSize) +
+           ",\"gpsRate\":" + std::to_string(info.gpsRate) + ",\"gsensorInfo\":" + std::to_string(info.gsensorInfo);
+}

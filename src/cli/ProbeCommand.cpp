@@ -16,14 +16,7 @@ std::string ProbeLine(const std::string& path)
     parser->SetInfoTarget(&info);
     const int result = parser->Parse(path);
     return "{\"path\":" + JsonString(path) + ",\"result\":" + std::to_string(result) +
-           ",\"gpsOffset\":" + std::to_string(info.gpsOffset) + ",\"gpsSize\":" + std::to_string(info.gpsSize) +
-           ",\"gsensorOffset\":" + std::to_string(info.gsensorOffset) +
-           ",\"gsensorSize\":" + std::to_string(info.gsensorSize) + ",\"width\":" + std::to_string(info.width) +
-           ",\"height\":" + std::to_string(info.height) + ",\"startTime\":" + std::to_string(info.startTime) +
-           ",\"durationSeconds\":" + std::to_string(info.durationSeconds) +
-           ",\"durationMs\":" + std::to_string(info.durationMs) + ",\"fileSize\":" + std::to_string(info.fileSize) +
-           ",\"gpsRate\":" + std::to_string(info.gpsRate) + ",\"gsensorInfo\":" + std::to_string(info.gsensorInfo) +
-           "}";
+           "," + VideoFileInfoFields(info) + "}";
 }
 
 } // namespace
