@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/Json.h"
+#include "cli/PathArgument.h"
 #include "library/CFileListView.h"
 #include "library/CGroupListView.h"
 #include "library/CRecordingLibrary.h"
@@ -106,21 +107,13 @@ void PrintJson(const CRecordingLibrary& library)
 
 int ScanCommand(const Arguments& args)
 {
-    bool json = false;
-    std::string path;
-    bool usageError = false;
-    for (const std::string& a : args) {
-        if (a == "--json")
-            json = true;
-        else if (path.empty())
-            path = a;
-        else
-            usageError = true;
-    }
-    if (path.empty() || usageError) {
+    const std::optional<PathArgument> parsed = ParsePathArgument(args);
+    if (!parsed) {
         std::fputs("usage: tavrel-cli scan PATH [--json]\n", stderr);
         return kExitUsage;
     }
+    const std::string& path = parsed->path;
+    const bool json = parsed->json;
 
     CTextGroupList groupList;
     CTextFileList fileList;

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/Json.h"
+#include "cli/PathArgument.h"
 #include "media/GSensorSample.h"
 #include "media/GpsSample.h"
 #include "media/ParserForName.h"
@@ -73,21 +74,13 @@ void PrintJson(const std::vector<GpsRow>& gps, const std::vector<GSensorRow>& gs
 
 int TrackCommand(const Arguments& args)
 {
-    bool json = false;
-    std::string path;
-    bool usageError = false;
-    for (const std::string& a : args) {
-        if (a == "--json")
-            json = true;
-        else if (path.empty())
-            path = a;
-        else
-            usageError = true;
-    }
-    if (path.empty() || usageError) {
+    const std::optional<PathArgument> parsed = ParsePathArgument(args);
+    if (!parsed) {
         std::fputs("usage: tavrel-cli track FILE [--json]\n", stderr);
         return kExitUsage;
     }
+    const std::string& path = parsed->path;
+    const bool json = parsed->json;
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
         std::fprintf(stderr, "tavrel-cli: %s: no such file\n", path.c_str());
