@@ -14,6 +14,9 @@ file(GLOB TAVREL_GUI_SOURCES CONFIGURE_DEPENDS
   src/browser/*.cpp src/browser/*.h
   src/settings/dialog/*.cpp src/settings/dialog/*.h)
 add_library(tavrel_gui STATIC ${TAVREL_GUI_SOURCES})
+# The artwork rendered by cmake/Art.cmake, as resources :/images/<ID>.png.
+qt_add_resources(tavrel_gui tavrel_art_images PREFIX /images BASE ${TAVREL_ART_DIR} FILES ${TAVREL_ART_PNGS})
+add_dependencies(tavrel_gui tavrel_art)
 target_include_directories(tavrel_gui PUBLIC src)
 # The video library is opened at run time (dlopen); only its header is used here.
 target_link_libraries(tavrel_gui PUBLIC tavrel_core Qt6::Widgets Qt6::WebEngineWidgets ${CMAKE_DL_LIBS}

@@ -1,0 +1,1 @@
+# The player program, its installation and its desktop entry.
