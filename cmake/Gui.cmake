@@ -59,3 +59,10 @@ if(TAVREL_BENCH AND NOT TAVREL_SANITIZE)
   add_executable(playback_bench bench/playback/PlaybackBench.cpp)
   target_link_libraries(playback_bench PRIVATE tavrel_gui tavrel_fixtures Qt6::Test tavrel_warnings)
 endif()
+
+# The chart's full repaint, offscreen; run by hand: build/instruments_bench
+if(TAVREL_BENCH AND NOT TAVREL_SANITIZE)
+  find_package(benchmark REQUIRED)
+  add_executable(instruments_bench bench/instruments/CurveBench.cpp)
+  target_link_libraries(instruments_bench PRIVATE tavrel_gui benchmark::benchmark tavrel_warnings)
+endif()

@@ -101,19 +101,21 @@ void CGSensorCtrl::UpdatePlotRect()
 
 bool CGSensorCtrl::CurveActive(std::size_t axis) const { return curveShown[axis] && !stopped; }
 
-QImage CGSensorCtrl::Render()
+const QImage& CGSensorCtrl::Render()
 {
-    QImage image(std::max(width(), 1), std::max(height(), 1), QImage::Format_RGB32);
-    image.fill(Qt::black);
+    const QSize size(std::max(width(), 1), std::max(height(), 1));
+    if (frame.size() != size)
+        frame = QImage(size, QImage::Format_RGB32);
+    frame.fill(Qt::black);
     UpdatePlotRect();
     window.windowMs = window.DrawingWindowMs();
-    QPainter painter(&image);
+    QPainter painter(&frame);
     DrawAxes(painter);
     DrawCurves(painter);
     DrawCursor(painter);
     DrawScale(painter);
     DrawLegend(painter);
-    return image;
+    return frame;
 }
 
 // Plot geometry below uses the corners as stored (right and bottom are the
@@ -134,13 +136,16 @@ void CGSensorCtrl::DrawAxes(QPainter& painter)
 
     // Ticks count from the plot's left edge, so they stay put while the
     // window scrolls; every fifth is longer and every tenth longer still.
+    // Collected and drawn in one call: the chart repaints at every time update.
     const double ticks = window.windowMs / tickIntervalMs;
+    tickLines.clear();
     for (int i = 0; i < ticks; ++i) {
         const int x = static_cast<int>(std::trunc(static_cast<double>(plotWidth) * i / ticks + left));
         const int length = i % 10 == 0 ? 6 : i % 10 == 5 ? 4 : 2;
         for (int y : {top, zeroRow, bottom})
-            painter.drawLine(x, y - length, x, y);
+            tickLines.append(QLine(x, y - length, x, y));
     }
+    painter.drawLines(tickLines);
 }
 
 void CGSensorCtrl::DrawCurves(QPainter& painter)
@@ -148,7 +153,12 @@ void CGSensorCtrl::DrawCurves(QPainter& painter)
     const int left = plotRect.left();
     const int plotHeight = plotRect.bottom() - plotRect.top();
     const int zeroRow = plotRect.top() + plotHeight / 2;
-    std::array<QPoint, 3> previous{QPoint(left, zeroRow), QPoint(left, zeroRow), QPoint(left, zeroRow)};
+    // Each curve starts on the zero line at the plot's left edge and is drawn
+    // as one polyline.
+    for (QPolygon& curve : curvePoints) {
+        curve.clear();
+        curve.append(QPoint(left, zeroRow));
+    }
 
     // One sample per column, no averaging: a short peak may fall between columns.
     for (int column = 0; column < window.plotWidth; ++column) {
@@ -156,14 +166,14 @@ void CGSensorCtrl::DrawCurves(QPainter& painter)
         if (index < 0)
             break;
         const std::uint8_t* sample = samples.data() + static_cast<std::size_t>(index) * GSensorSample::kSize;
-        for (std::size_t axis = 0; axis < 3; ++axis) {
-            if (!CurveActive(axis))
-                continue;
-            const QPoint point(left + column, CurveRow(AxisValue(sample, axis), zeroRow, plotHeight));
-            painter.setPen(kCurveColours[axis]);
-            painter.drawLine(previous[axis], point);
-            previous[axis] = point;
-        }
+        for (std::size_t axis = 0; axis < 3; ++axis)
+            curvePoints[axis].append(QPoint(left + column, CurveRow(AxisValue(sample, axis), zeroRow, plotHeight)));
+    }
+    for (std::size_t axis = 0; axis < 3; ++axis) {
+        if (!CurveActive(axis) || curvePoints[axis].size() < 2)
+            continue;
+        painter.setPen(kCurveColours[axis]);
+        painter.drawPolyline(curvePoints[axis]);
     }
 }
 

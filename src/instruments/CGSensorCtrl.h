@@ -4,6 +4,9 @@
 #include "library/CCurveView.h"
 
 #include <QImage>
+#include <QLine>
+#include <QList>
+#include <QPolygon>
 #include <QRect>
 #include <QWidget>
 
@@ -34,7 +37,7 @@ public:
 
     // Draws the whole control off screen; painting copies this in one step
     // so the chart, repainted at every time update, does not flicker.
-    QImage Render();
+    const QImage& Render();
 
     const CurveWindow& Window() const { return window; }
     QRect PlotRect() const { return plotRect; }
@@ -65,4 +68,8 @@ private:
     bool stopped = false;
     std::array<QRect, 3> legendRects{};
     std::array<bool, 3> curveShown{true, true, true};
+    // Kept between repaints so that a repaint allocates nothing.
+    QImage frame;
+    QList<QLine> tickLines;
+    std::array<QPolygon, 3> curvePoints;
 };
