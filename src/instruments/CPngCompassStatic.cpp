@@ -1,7 +1,9 @@
 #include "instruments/CPngCompassStatic.h"
 
+#include "controls/ColorMatrix.h"
+
 #include "instruments/InstrumentText.h"
-#include "instruments/ResourceImage.h"
+#include "controls/CGdiPlusBitmapResource.h"
 
 #include <QPainter>
 
@@ -9,7 +11,7 @@
 
 CPngCompassStatic::CPngCompassStatic(QWidget* parent) : QWidget(parent) {}
 
-bool CPngCompassStatic::AddImage(int resourceId) { return AddImage(ResourceImage(resourceId)); }
+bool CPngCompassStatic::AddImage(int resourceId) { return AddImage(QImage(CGdiPlusBitmapResource::ResourcePath(static_cast<unsigned>(resourceId)))); }
 
 bool CPngCompassStatic::AddImage(const QImage& image)
 {
@@ -45,7 +47,7 @@ void CPngCompassStatic::Render(QImage& target) const
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect whole(0, 0, target.width(), target.height());
     if (currentIndex == 0)
-        painter.drawImage(whole, GreyImage(images.front()));
+        painter.drawImage(whole, ApplyColorMatrix(images.front(), kGreyscaleMatrix));
     else
         painter.drawImage(whole, images[static_cast<std::size_t>(currentIndex - 1)]);
 }
@@ -56,18 +58,4 @@ void CPngCompassStatic::paintEvent(QPaintEvent*)
     image.fill(Qt::transparent);
     Render(image);
     QPainter(this).drawImage(0, 0, image);
-}
-
-QImage GreyImage(const QImage& image)
-{
-    QImage grey = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < grey.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
-        for (int x = 0; x < grey.width(); ++x) {
-            const QRgb p = line[x];
-            const int v = static_cast<int>(std::lround(0.3 * qRed(p) + 0.59 * qGreen(p) + 0.11 * qBlue(p)));
-            line[x] = qRgba(v, v, v, qAlpha(p));
-        }
-    }
-    return grey;
 }

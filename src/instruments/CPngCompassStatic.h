@@ -33,6 +33,3 @@ private:
     std::vector<QImage> images;
 };
 
-// The picture in grey by luminance weights; alpha is kept so the rose's round
-// outline stays transparent.
-QImage GreyImage(const QImage& image);

@@ -1,6 +1,6 @@
 #include "instruments/CStatusBoardStatic.h"
 
-#include "instruments/ResourceImage.h"
+#include "controls/CGdiPlusBitmapResource.h"
 
 #include <QBrush>
 #include <QPainter>
@@ -20,7 +20,7 @@ void CStatusBoardStatic::SetProgress(int value)
     repaint();
 }
 
-void CStatusBoardStatic::SetBarBitmap(int resourceId) { SetBarImage(resourceId, ResourceImage(resourceId)); }
+void CStatusBoardStatic::SetBarBitmap(int resourceId) { SetBarImage(resourceId, QImage(CGdiPlusBitmapResource::ResourcePath(static_cast<unsigned>(resourceId)))); }
 
 void CStatusBoardStatic::SetBarImage(int resourceId, const QImage& image)
 {

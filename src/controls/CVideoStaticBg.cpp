@@ -1,0 +1,3 @@
+#include "controls/CVideoStaticBg.h"
+
+CVideoStaticBg::CVideoStaticBg(QWidget* parent) : CVideoPanel(parent) {}
