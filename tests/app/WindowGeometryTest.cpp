@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(LayoutParameters)
+
 // The main window's geometry as pure arithmetic: where each child goes,
 // the video fitting, the fixed window sizes and the window's outline.
 
@@ -230,8 +232,6 @@ private slots:
         QCOMPARE(WindowRegion(QSize(800, 560), true), QRegion(0, 0, 800, 560));
     }
 };
-
-Q_DECLARE_METATYPE(LayoutParameters)
 
 QTEST_MAIN(WindowGeometryTest)
 #include "WindowGeometryTest.moc"
