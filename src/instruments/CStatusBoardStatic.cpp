@@ -3,6 +3,7 @@
 #include "controls/CGdiPlusBitmapResource.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -18,6 +19,11 @@ void CStatusBoardStatic::SetProgress(int value)
     percent = std::clamp(value, 0, 100);
     progressText = QStringLiteral("%1 %").arg(percent);
     repaint();
+    // A window that composes through the graphics stack (the map's web view
+    // makes the main window one) turns a repaint within a frame of the last
+    // composition into a posted update, which the copy would only reach after
+    // its last file; deliver it now.
+    QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
 }
 
 void CStatusBoardStatic::SetBarBitmap(int resourceId) { SetBarImage(resourceId, QImage(CGdiPlusBitmapResource::ResourcePath(static_cast<unsigned>(resourceId)))); }
