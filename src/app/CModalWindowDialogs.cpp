@@ -75,7 +75,6 @@ void CModalWindowDialogs::ShowAbout()
     about.setWindowTitle(LocalizedText(IDS_ABOUT_CAPTION, m_settings).remove(QLatin1Char('&')));
     about.setIconPixmap(QPixmap(QStringLiteral(":/images/128-64.png")));
     about.setText(QStringLiteral("<b>Tavrel</b> %1").arg(QCoreApplication::applicationVersion()));
-    about.setInformativeText(QStringLiteral("A player for dashboard-camera recordings."));
     about.setStandardButtons(QMessageBox::Ok);
     about.exec();
 }

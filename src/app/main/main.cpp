@@ -12,13 +12,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tavrel"));
     QApplication::setApplicationVersion(QStringLiteral(TAVREL_VERSION));
 
+    // The window's texts come from the string tables; the command line only
+    // takes an optional memory card, folder or recording to open at once.
     QCommandLineParser arguments;
-    arguments.setApplicationDescription(QStringLiteral("Player for dashboard-camera recordings."));
     arguments.addHelpOption();
     arguments.addVersionOption();
-    arguments.addPositionalArgument(QStringLiteral("PATH"),
-                                    QStringLiteral("A memory card, a folder or a recording to play at once."),
-                                    QStringLiteral("[PATH]"));
+    arguments.addPositionalArgument(QStringLiteral("PATH"), QString(), QStringLiteral("[PATH]"));
     arguments.process(application);
 
     const QStringList paths = arguments.positionalArguments();
