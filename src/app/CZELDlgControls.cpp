@@ -1,5 +1,7 @@
 #include "app/CZELDlg.h"
 
+#include "controls/NamedControl.h"
+
 #include "app/ControlIds.h"
 #include "browser/CZelFileListCtrl.h"
 #include "browser/CZelGroupListCtrl.h"
@@ -76,8 +78,7 @@ const QRect kLogoPlace(8, 4, 40, 40);
 template <typename Widget, typename... Arguments>
 Widget* Make(std::map<int, QWidget*>& children, int id, Arguments&&... arguments)
 {
-    auto* widget = new Widget(std::forward<Arguments>(arguments)...);
-    widget->setObjectName(QString::number(id));
+    auto* widget = Named(new Widget(std::forward<Arguments>(arguments)...), id);
     children[id] = widget;
     return widget;
 }

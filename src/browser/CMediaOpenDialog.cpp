@@ -1,5 +1,7 @@
 #include "browser/CMediaOpenDialog.h"
 
+#include "controls/NamedControl.h"
+
 #include "browser/CFolderDialog.h"
 #include "settings/CIniSettings.h"
 #include "settings/dialog/LocalizedText.h"
@@ -26,13 +28,6 @@ constexpr unsigned kFileText = 113;
 constexpr unsigned kFolderPickerTitle = 130;
 
 constexpr int kMinimumWidth = 460;
-
-template <typename Widget>
-Widget* Named(Widget* widget, int controlId)
-{
-    widget->setObjectName(QString::number(controlId));
-    return widget;
-}
 
 } // namespace
 

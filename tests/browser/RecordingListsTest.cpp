@@ -7,6 +7,7 @@
 #include "support/ParseFile.h"
 #include "support/RecordingFixture.h"
 #include "support/TempFolder.h"
+#include "support/qt/WindowMessageRecorder.h"
 
 #include <QFile>
 #include <QScrollBar>
@@ -23,30 +24,6 @@
 using namespace fixtures;
 
 namespace {
-
-// The window messages posted to it, as "C09:1", in arrival order.
-class MessageRecorder : public QObject {
-public:
-    QStringList Take()
-    {
-        QCoreApplication::sendPostedEvents(this);
-        return std::exchange(m_messages, {});
-    }
-
-protected:
-    bool event(QEvent* event) override
-    {
-        if (event->type() != CWindowMessageEvent::EventType())
-            return QObject::event(event);
-        const auto* message = static_cast<CWindowMessageEvent*>(event);
-        m_messages << QString::number(message->Message(), 16).toUpper() + ':' +
-                          QString::number(static_cast<qint64>(message->WParam()));
-        return true;
-    }
-
-private:
-    QStringList m_messages;
-};
 
 QStringList RowTexts(const QTreeWidget& list, int row)
 {
@@ -150,7 +127,7 @@ class RecordingListsTest : public QObject {
     std::unique_ptr<TempFolder> settingsFolder;
     std::unique_ptr<CIniSettings> settings;
     std::unique_ptr<TempFolder> card;
-    MessageRecorder window;
+    WindowMessageRecorder window;
     CRecordingLibrary library;
     std::unique_ptr<CZelGroupListCtrl> groups;
     std::unique_ptr<CZelFileListCtrl> files;

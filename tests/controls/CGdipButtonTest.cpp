@@ -1,6 +1,6 @@
 #include "controls/CGdipButton.h"
 
-#include "WindowMessageRecorder.h"
+#include "support/qt/WindowMessageRecorder.h"
 
 #include <QEnterEvent>
 #include <QTest>

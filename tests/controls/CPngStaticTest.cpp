@@ -1,6 +1,6 @@
 #include "controls/CPngStatic.h"
 
-#include "WindowMessageRecorder.h"
+#include "support/qt/WindowMessageRecorder.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 #include "controls/CVideoStaticBg.h"
 #include "playback/WindowMessages.h"
 
-#include "WindowMessageRecorder.h"
+#include "support/qt/WindowMessageRecorder.h"
 
 #include <QTest>
 

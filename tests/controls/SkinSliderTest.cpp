@@ -3,7 +3,7 @@
 #include "controls/SliderTrack.h"
 #include "playback/WindowMessages.h"
 
-#include "WindowMessageRecorder.h"
+#include "support/qt/WindowMessageRecorder.h"
 
 #include <QSignalSpy>
 #include <QTest>

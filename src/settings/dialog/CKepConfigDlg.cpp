@@ -1,5 +1,7 @@
 #include "settings/dialog/CKepConfigDlg.h"
 
+#include "controls/NamedControl.h"
+
 #include "playback/CWindowMessageEvent.h"
 #include "playback/WindowMessages.h"
 #include "settings/CLanguageTable.h"
@@ -24,13 +26,6 @@ constexpr unsigned kMapBoxText = 115;
 
 constexpr int kChinaMap = 1;
 constexpr int kMinimumWidth = 340;
-
-template <typename Widget>
-Widget* Named(Widget* widget, int controlId)
-{
-    widget->setObjectName(QString::number(controlId));
-    return widget;
-}
 
 // The combo boxes take typed text. Text that is not one of the entries
 // leaves no choice (-1); text that spells an entry chooses it.

@@ -5,6 +5,7 @@
 #include "settings/CIniSettings.h"
 #include "settings/CLanguageTable.h"
 #include "support/TempFolder.h"
+#include "support/qt/WindowMessageRecorder.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,31 +18,6 @@
 using namespace fixtures;
 
 namespace {
-
-// Stands in for the main window: the parent of the dialog, keeping the window
-// messages posted to it as "C0B:1", in arrival order.
-class MessageRecorder : public QWidget {
-public:
-    QStringList Take()
-    {
-        QCoreApplication::sendPostedEvents(this);
-        return std::exchange(m_messages, {});
-    }
-
-protected:
-    bool event(QEvent* event) override
-    {
-        if (event->type() != CWindowMessageEvent::EventType())
-            return QWidget::event(event);
-        const auto* message = static_cast<CWindowMessageEvent*>(event);
-        m_messages << QString::number(message->Message(), 16).toUpper() + ':' +
-                          QString::number(static_cast<qint64>(message->WParam()));
-        return true;
-    }
-
-private:
-    QStringList m_messages;
-};
 
 // What the dialog shows that follows the language, in table order: title,
 // map box, language box, both Apply buttons, OK, Cancel.
@@ -88,7 +64,7 @@ class CKepConfigDlgTest : public QObject {
 
     std::unique_ptr<TempFolder> folder;
     std::unique_ptr<CIniSettings> settings;
-    MessageRecorder window;
+    WindowMessageRecorder window;
 
 private slots:
     void init() { folder = std::make_unique<TempFolder>(); }
