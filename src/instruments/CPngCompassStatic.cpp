@@ -1,9 +1,8 @@
 #include "instruments/CPngCompassStatic.h"
 
-#include "controls/ColorMatrix.h"
-
-#include "instruments/InstrumentText.h"
 #include "controls/CGdiPlusBitmapResource.h"
+#include "controls/ColorMatrix.h"
+#include "instruments/InstrumentText.h"
 
 #include <QPainter>
 
@@ -18,6 +17,9 @@ bool CPngCompassStatic::AddImage(const QImage& image)
     if (image.isNull())
         return false;
     images.push_back(image.convertToFormat(QImage::Format_ARGB32));
+    // The grey rose is shown whenever there is no fix; made once, not per paint.
+    if (images.size() == 1)
+        greyRose = ApplyColorMatrix(images.front(), kGreyscaleMatrix);
     return true;
 }
 
@@ -41,21 +43,20 @@ bool CPngCompassStatic::SetImageIndex(int index)
 
 void CPngCompassStatic::Render(QImage& target) const
 {
+    QPainter painter(&target);
+    Paint(painter, target.rect());
+}
+
+void CPngCompassStatic::Paint(QPainter& painter, const QRect& whole) const
+{
     if (currentIndex > ImageCount() || images.empty())
         return;
-    QPainter painter(&target);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRect whole(0, 0, target.width(), target.height());
-    if (currentIndex == 0)
-        painter.drawImage(whole, ApplyColorMatrix(images.front(), kGreyscaleMatrix));
-    else
-        painter.drawImage(whole, images[static_cast<std::size_t>(currentIndex - 1)]);
+    painter.drawImage(whole, currentIndex == 0 ? greyRose : images[static_cast<std::size_t>(currentIndex - 1)]);
 }
 
 void CPngCompassStatic::paintEvent(QPaintEvent*)
 {
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    Render(image);
-    QPainter(this).drawImage(0, 0, image);
+    QPainter painter(this);
+    Paint(painter, rect());
 }

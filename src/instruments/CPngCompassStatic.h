@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+
 #include <vector>
 
 // The compass rose turned to the car's heading, or a grey rose without a fix.
@@ -29,7 +31,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Paint(QPainter& painter, const QRect& whole) const;
+
     int currentIndex = 0;
     std::vector<QImage> images;
+    QImage greyRose;
 };
 

@@ -48,7 +48,12 @@ void CSpeedLabelStatic::RebuildTexts()
 void CSpeedLabelStatic::Render(QImage& target) const
 {
     QPainter painter(&target);
-    painter.fillRect(target.rect(), kBackground);
+    Paint(painter, target.rect());
+}
+
+void CSpeedLabelStatic::Paint(QPainter& painter, const QRect& whole) const
+{
+    painter.fillRect(whole, kBackground);
     if (!shown)
         return;
     DrawGlowText(painter, speedText, GlowStyle::Speed, kDigitsOrigin, kDigitsEmSize);
@@ -57,9 +62,8 @@ void CSpeedLabelStatic::Render(QImage& target) const
 
 void CSpeedLabelStatic::paintEvent(QPaintEvent*)
 {
-    QImage frame(size(), QImage::Format_RGB32);
-    Render(frame);
-    QPainter(this).drawImage(0, 0, frame);
+    QPainter painter(this);
+    Paint(painter, rect());
 }
 
 void CSpeedLabelStatic::mouseDoubleClickEvent(QMouseEvent* event)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+
 #include <cstdint>
 
 // The car's speed as large glowing digits with the unit beside them. A
@@ -29,6 +31,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void Paint(QPainter& painter, const QRect& whole) const;
     void RebuildTexts();
 
     QString speedText;
